@@ -1,0 +1,1 @@
+#include "draw/axis_label.h"

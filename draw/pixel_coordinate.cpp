@@ -1,0 +1,1 @@
+#include "draw/pixel_coordinate.h"

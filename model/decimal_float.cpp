@@ -1,0 +1,1 @@
+#include "model/decimal_float.h"

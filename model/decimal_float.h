@@ -1,0 +1,21 @@
+// Conversion of one decimal number of a data file to single precision, correctly rounded.
+#pragma once
+
+#include <string_view>
+
+enum class DecimalStatus {
+  Ok,          // value holds the number, rounded to nearest-even (underflow gives 0 or a subnormal)
+  NotANumber,  // the text is not exactly one number
+  OutOfRange,  // the number rounds beyond the largest single-precision value
+};
+
+struct DecimalFloat {
+  DecimalStatus status = DecimalStatus::NotANumber;
+  float value = 0;
+};
+
+// Reads `text` as exactly one number: an optional sign "+" or "-", digits with an optional "."
+// and more digits (at least one digit in all), then, only after a digit, an optional exponent
+// "e" or "E" with an optional sign and at least one digit. The point is "." whatever the locale;
+// there are no hexadecimal, infinity or not-a-number forms. Nothing may precede or follow.
+DecimalFloat ParseDecimalFloat(std::string_view text);

@@ -1,0 +1,1 @@
+#include "model/load_chart_data.h"

@@ -1,0 +1,1 @@
+#include "model/series_visibility.h"

@@ -1,0 +1,1 @@
+#include "model/time_window.h"

@@ -1,0 +1,1 @@
+#include "model/zoom.h"
