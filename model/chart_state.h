@@ -1,7 +1,7 @@
 // The one record of all program state: the loaded record of the control loop, the current and the
-// saved full view, the scales of the last drawing, the mouse selection and two window-shell handles.
-// Every real is a single-precision float; arithmetic on the fields is done in double and rounded
-// when stored. A value-initialised record (ChartState{}) is all zero, as at program start.
+// saved full view, the scales of the last drawing, the mouse selection and two window-shell
+// handles. Every real is a single-precision float; arithmetic on the fields is done in double and
+// rounded when stored. A value-initialised record (ChartState{}) is all zero, as at program start.
 #pragma once
 
 #include <cstdint>
