@@ -1,6 +1,7 @@
 // Loading of the four data files of a record from the current folder, and its release.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ using LoadProblems = std::vector<std::string>;
 // sample for which all four files gave a number; when none can be read it is one sample of zeros.
 // Either way the chart is usable afterwards.
 LoadProblems LoadChartData(ChartState& chart);
+
+// Whether a record of that many samples fits the address space of the 32-bit program.
+bool RecordFitsAddressSpace(std::uint64_t samples);
 
 // Releases the nine arrays of the record.
 void ReleaseChartData(ChartState& chart);
