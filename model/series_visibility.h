@@ -25,6 +25,10 @@ inline constexpr char kAllCurvesOffNotice[] =
     "Usuni\xEAto wszystkie przebiegi !\n Wykres przyjmie domy\x9Cln\xB9 posta\xE6.";
 inline constexpr char kProgramCaption[] = "Lumvo1";
 
+// Stores the unrounded window over the visible curves in valueTop (the greatest of their maxima)
+// and valueBottom (the least of their minima), ready for a fit.
+void SetWindowOfVisibleCurves(ChartState& chart);
+
 // Returns to the whole record, switches setpoint and output back on when no curve is left (with
 // the notice), and fits the value axis to the visible curves, saving it as the full view.
 void ApplySeriesVisibility(ChartState& chart, VisibilityHost& host);
