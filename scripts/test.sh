@@ -23,5 +23,9 @@ echo "== fuzz"
 cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j "$jobs"
 for fuzzer in build/fuzz/fuzz/lumvo1_fuzz_*; do
-  "$fuzzer" -max_total_time="${LUMVO1_FUZZ_SECONDS:-30}" -timeout=5 -rss_limit_mb=2048 2>&1 | tail -n 2
+  echo "-- $(basename "$fuzzer")"
+  "$fuzzer" -max_total_time="${LUMVO1_FUZZ_SECONDS:-30}" -timeout=5 -rss_limit_mb=2048 \
+    -artifact_prefix="$PWD/build/fuzz/" >"build/fuzz/$(basename "$fuzzer").log" 2>&1 ||
+    { tail -n 40 "build/fuzz/$(basename "$fuzzer").log"; exit 1; }
+  tail -n 1 "build/fuzz/$(basename "$fuzzer").log"
 done
