@@ -1,1 +1,0 @@
-#include "draw/pixel_coordinate.h"
