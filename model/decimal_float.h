@@ -4,7 +4,9 @@
 #include <string_view>
 
 enum class DecimalStatus {
-  Ok,          // value holds the number, rounded to nearest-even (underflow gives 0 or a subnormal)
+  // value holds the number, correctly rounded to nearest-even; underflow gives 0 or a subnormal,
+  // with the number's sign ("-0" and "-1e-60" give -0.0f)
+  Ok,
   NotANumber,  // the text is not exactly one number
   OutOfRange,  // the number rounds beyond the largest single-precision value
 };
