@@ -3,7 +3,6 @@
 #include "draw/axis_label.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -20,7 +19,7 @@ constexpr int kRoundedDigits = 17;
 
 // An exact non-negative integer times a power of ten.
 struct ExactDecimal {
-  std::array<std::uint8_t, kMaxDigits> digits{};  // least significant first
+  std::uint8_t digits[kMaxDigits] = {};  // least significant first
   int count = 0;
   int exponent = 0;
 };
@@ -64,7 +63,7 @@ ExactDecimal ExactMagnitude(float value) {
 
 // Significant digits, most significant first, with the decimal point position.
 struct SignificantDigits {
-  std::array<std::uint8_t, kRoundedDigits + 1> digits{};
+  std::uint8_t digits[kRoundedDigits + 1] = {};
   int count = 0;
   int point = 0;
 };
