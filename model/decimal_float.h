@@ -16,6 +16,16 @@ struct DecimalFloat {
   float value = 0;
 };
 
+struct DecimalRead {
+  DecimalFloat number;
+  const char* end;  // just after the number; where it began when there is none
+};
+
+// Reads the number that starts at `begin`, up to the first character that cannot continue it, in
+// the syntax below (the caller decides what may follow it). Saves a separate search for the end
+// of each number in a record of millions.
+DecimalRead ReadDecimalFloat(const char* begin, const char* end);
+
 // Reads `text` as exactly one number: an optional sign "+" or "-", digits with an optional "."
 // and more digits (at least one digit in all), then, only after a digit, an optional exponent
 // "e" or "E" with an optional sign and at least one digit. The point is "." whatever the locale;
