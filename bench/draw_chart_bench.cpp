@@ -1,13 +1,17 @@
 // DrawChart over a million-sample view with all four curves shown, onto a surface that only
-// counts operations: the cost of the point loop and of handing every point to the surface.
+// counts operations: the cost of the point loop and of handing every point to the surface. With
+// LUMVO1_RECORD naming a folder, also the record there.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "draw/draw_chart.h"
+#include "model/load_chart_data.h"
 
 namespace {
 
@@ -73,6 +77,37 @@ void BM_DrawChartAllCurves(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawChartAllCurves)->Unit(benchmark::kMillisecond);
 
+// The record in the folder LUMVO1_RECORD names, drawn at 1200 x 800 with the curves of the first
+// view (setpoint and output) or with all four.
+void BM_DrawChartOfRecord(benchmark::State& state, bool allCurves) {
+  ChartState chart{};
+  if (!LoadChartData(chart).empty()) {
+    state.SkipWithError("the record did not load");
+  }
+  chart.clientWidth = 1200;
+  chart.clientHeight = 800;
+  chart.showControl = chart.showError = allCurves ? 1 : 0;
+  CountingSurface surface;
+  for (auto _ : state) {
+    DrawChart(chart, surface);
+    benchmark::DoNotOptimize(surface.checksum);
+  }
+  state.SetItemsProcessed(state.iterations() * (allCurves ? 4 : 2) * chart.sampleCount);
+  ReleaseChartData(chart);
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (const char* folder = std::getenv("LUMVO1_RECORD")) {
+    std::filesystem::current_path(folder);
+    benchmark::RegisterBenchmark("BM_DrawChartOfRecord/FirstView", BM_DrawChartOfRecord, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_DrawChartOfRecord/AllCurves", BM_DrawChartOfRecord, true)
+        ->Unit(benchmark::kMillisecond);
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
