@@ -29,3 +29,4 @@ for fuzzer in build/fuzz/fuzz/lumvo1_fuzz_*; do
     { tail -n 40 "build/fuzz/$(basename "$fuzzer").log"; exit 1; }
   tail -n 1 "build/fuzz/$(basename "$fuzzer").log"
 done
+bash scripts/test-windows.sh
