@@ -72,6 +72,21 @@ TEST_F(MainWindowTest, PaintRecordsTheChartAsDrawChartDrawsIt) {
   }
 }
 
+TEST_F(MainWindowTest, PaintShowsThePictureOnTheWindow) {
+  // In this record's full view nothing but the frame is drawn from x = 50 to 169 above y = 10
+  // and between the lowest grid line (y = 410) and the bottom of the frame (y = 415).
+  const POINT pixels[] = {{100, 5}, {160, 5},   {100, 415}, {100, 7},
+                          {160, 9}, {100, 413}, {100, 420}};
+  Paint();
+  HDC dc = GetDC(window);
+  for (const auto& p : pixels) {
+    SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
+    const bool frameLine = p.y == 5 || p.y == 415;
+    EXPECT_EQ(GetPixel(dc, p.x, p.y), frameLine ? RGB(0, 0, 0) : RGB(255, 255, 255));
+  }
+  ReleaseDC(window, dc);
+}
+
 TEST_F(MainWindowTest, EachPaintReplacesAndDeletesTheSupersededPicture) {
   auto* first = static_cast<HMETAFILE>(Chart().lastPicture);
   ASSERT_NE(first, nullptr);
