@@ -63,16 +63,16 @@ HWND FindWindowOf(DWORD processId, const char* className) {
 }
 
 // The program's process; ended by force only if the test did not see it exit.
-class Program {
+class ProgramProcess {
  public:
-  Program() {
+  ProgramProcess() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + programPath + "\"";
     started = CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                              nullptr, sampleFolder.c_str(), &startup, &process) != 0;
   }
-  ~Program() {
+  ~ProgramProcess() {
     if (started && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process.hProcess, 1);
       WaitForSingleObject(process.hProcess, 5000);
@@ -82,8 +82,8 @@ class Program {
       CloseHandle(process.hProcess);
     }
   }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
 
   bool started = false;
   PROCESS_INFORMATION process = {};
@@ -124,7 +124,7 @@ TEST(EndToEnd, ProgramShowsZoomsCopiesAndExitsWithZero) {
   ExpectedRecordsSurface fullView(true);
   DrawChart(expected, fullView);
 
-  Program program;
+  ProgramProcess program;
   ASSERT_TRUE(program.started) << programPath;
   HWND window = nullptr;
   ASSERT_TRUE(WaitFor([&] {
