@@ -32,8 +32,11 @@ void MakeWindowFittable(ChartState& chart) {
   top = std::isnan(top) ? kLargestEnd : std::clamp(top, -kLargestEnd, kLargestEnd);
   bottom = std::isnan(bottom) ? -kLargestEnd : std::clamp(bottom, -kLargestEnd, kLargestEnd);
   if (!(top - bottom >= kNarrowestWidth)) {
+    // A window as wide as the value itself keeps it in the middle of the plot, a signal that is
+    // 0 throughout gets -0.5 .. 0.5.
     const double middle = (top + bottom) / 2.0;
-    const double half = std::max(std::fabs(middle), kNarrowestWidth) / 2.0;
+    const double width = middle == 0.0 ? 1.0 : std::max(std::fabs(middle), kNarrowestWidth);
+    const double half = width / 2.0;
     top = middle + half;
     bottom = middle - half;
   }

@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-i686-linux-gnu qemu-user-static
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64
-  xvfb x11-utils xdotool imagemagick zip python3
+  xvfb x11-utils xdotool imagemagick zip unzip file python3
 )
 
 missing=()

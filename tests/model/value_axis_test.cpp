@@ -151,4 +151,15 @@ TEST(ValueAxis, DegenerateWindowsGiveAUsableGrid) {
   }
 }
 
+// A signal that is 0 throughout, as the one sample of zeros of a record that could not be read:
+// a flat line across the middle with labelled lines above and below.
+TEST(ValueAxis, ZeroSignalGetsAUnitWindow) {
+  ChartState chart{};
+  FitValueAxis(chart);
+  EXPECT_EQ(chart.valueBottom, -1.0f);
+  EXPECT_EQ(chart.valueTop, 1.0f);
+  EXPECT_EQ(chart.gridStep, 1.0f);
+  EXPECT_EQ(chart.gridIntervals, 2.0f);
+}
+
 }  // namespace
