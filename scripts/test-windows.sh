@@ -47,7 +47,7 @@ echo "$package: $(wc -l <<<"$listing") files"
 echo "== mingw64: the twin, tested under Wine"
 cmake --preset mingw64 >/dev/null
 timeout 900 cmake --build --preset mingw64 -j "$jobs" \
-  --target lumvo1 lumvo1_win_tests lumvo1_end_to_end_test
+  --target lumvo1 lumvo1_win_tests lumvo1_end_to_end_test lumvo1_soak_test
 source scripts/wine-env.sh
 wine_env_start --own-display
 timeout 600 ctest --test-dir build/mingw64/tests/win --output-on-failure --timeout 120

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "model/load_chart_data.h"
 #include "model/zoom.h"
 #include "tests/win/metafile_records.h"
+#include "tests/win/program_process.h"
 #include "win/commands.h"
 #include "win/main_window.h"
 
@@ -22,82 +24,9 @@ std::string sampleFolder;
 constexpr int kWidth = 675;
 constexpr int kHeight = 440;
 
-// Polls until `condition` holds, for at most ten seconds.
-template <typename Condition>
-bool WaitFor(Condition condition) {
-  for (int i = 0; i < 500; ++i) {
-    if (condition()) {
-      return true;
-    }
-    Sleep(20);
-  }
-  return false;
-}
-
-struct Search {
-  DWORD processId;
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  char className[32] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (processId == search->processId && std::string(className) == search->className &&
-      IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A top-level window of the process: the class is checked with the process, since the tests
-// of this program may have a window of the same class open.
-HWND FindWindowOf(DWORD processId, const char* className) {
-  Search search = {processId, className, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The program's process; ended by force only if the test did not see it exit.
-class ProgramProcess {
- public:
-  ProgramProcess() {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + programPath + "\"";
-    started = CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, sampleFolder.c_str(), &startup, &process) != 0;
-  }
-  ~ProgramProcess() {
-    if (started && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process.hProcess, 1);
-      WaitForSingleObject(process.hProcess, 5000);
-    }
-    if (started) {
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    }
-  }
-  ProgramProcess(const ProgramProcess&) = delete;
-  ProgramProcess& operator=(const ProgramProcess&) = delete;
-
-  bool started = false;
-  PROCESS_INFORMATION process = {};
-};
-
-void PostCommand(HWND window, int commandId) {
-  PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(commandId), 0);
-}
-
-// Asks for a copy and waits until the clipboard has taken it.
+// Asks for a copy and reads what the clipboard took.
 ClipboardPicture CopyFrom(HWND window) {
-  const DWORD before = GetClipboardSequenceNumber();
-  PostCommand(window, CMD_COPY_TO_CLIPBOARD);
-  EXPECT_TRUE(WaitFor([&] { return GetClipboardSequenceNumber() != before; }));
+  EXPECT_TRUE(RequestCopy(window));
   return ReadClipboardPicture();
 }
 
@@ -124,23 +53,16 @@ TEST(EndToEnd, ProgramShowsZoomsCopiesAndExitsWithZero) {
   ExpectedRecordsSurface fullView(true);
   DrawChart(expected, fullView);
 
-  ProgramProcess program;
-  ASSERT_TRUE(program.started) << programPath;
+  ProgramProcess program(programPath, sampleFolder);
+  ASSERT_TRUE(program.Started()) << programPath;
   HWND window = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    return (window = FindWindowOf(program.process.dwProcessId, kMainWindowClass)) != nullptr;
-  }));
-  RECT frame = {0, 0, kWidth, kHeight};
-  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
-  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOZORDER);
+  ASSERT_TRUE(
+      WaitFor([&] { return (window = FindWindowOf(program.Id(), kMainWindowClass)) != nullptr; }));
+  SetClientSize(window, kWidth, kHeight);
   ASSERT_TRUE(WaitFor([&] { return Painted(window); }));
   ExpectPicture(CopyFrom(window), fullView.records);
 
-  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(170, 150));
-  PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 200));
-  PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(410, 220));
-  PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(410, 220));
+  PostDrag(window, 170, 150, 410, 220);
   // Posted messages come before the repaint: once this copy is taken the zoom has run, and the
   // next copy waits for its repaint.
   CopyFrom(window);
@@ -157,8 +79,7 @@ TEST(EndToEnd, ProgramShowsZoomsCopiesAndExitsWithZero) {
 
   PostCommand(window, CMD_ABOUT);
   HWND about = nullptr;
-  ASSERT_TRUE(WaitFor(
-      [&] { return (about = FindWindowOf(program.process.dwProcessId, "#32770")) != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return (about = FindWindowOf(program.Id(), "#32770")) != nullptr; }));
   char text[128] = {};
   GetDlgItemTextA(about, 0xFFFF, text, sizeof text);
   EXPECT_STREQ(text, kAboutText);
@@ -166,10 +87,7 @@ TEST(EndToEnd, ProgramShowsZoomsCopiesAndExitsWithZero) {
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }));
 
   PostCommand(window, CMD_EXIT);
-  ASSERT_EQ(WaitForSingleObject(program.process.hProcess, 10000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(program.process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
 }
 
 }  // namespace
