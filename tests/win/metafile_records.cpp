@@ -177,3 +177,17 @@ ClipboardPicture ReadClipboardPicture() {
   CloseClipboard();
   return result;
 }
+
+UINT ClipboardPictureBytes() {
+  if (!OpenClipboard(nullptr)) {
+    return 0;
+  }
+  UINT bytes = 0;
+  HANDLE data = GetClipboardData(CF_METAFILEPICT);
+  if (const auto* record = static_cast<const METAFILEPICT*>(GlobalLock(data))) {
+    bytes = GetMetaFileBitsEx(record->hMF, 0, nullptr);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return bytes;
+}

@@ -52,3 +52,7 @@ struct ClipboardPicture {
 };
 
 ClipboardPicture ReadClipboardPicture();
+
+// The size in bytes of the picture the clipboard holds as CF_METAFILEPICT, 0 if none; without
+// reading its records, which for a large picture would take long.
+UINT ClipboardPictureBytes();
