@@ -82,6 +82,54 @@ def outcome(values):
     return f"failed ({values.get('failed', 'status ' + status)})"
 
 
+def verdict(values, key, limit):
+    if key not in values:
+        return "not measured"
+    seconds = float(values[key])
+    return f"{seconds:.3f} s: {'met' if seconds <= limit else 'missed'} (goal {limit} s)"
+
+
+def goals(w, wine, phases):
+    """The goals at 1,000,000 samples and, from the paint taken apart, where the time goes."""
+    if not wine or not phases:
+        return
+    w("## Goals at 1,000,000 samples")
+    w("")
+    w(f"- First paint within 1 s of the process start: {verdict(wine, 'first_paint_s', 1.0)}, "
+      "at Wine's default client size; the paint's cost hardly depends on the size.")
+    w(f"- Repaint after a resize within 0.3 s: {verdict(wine, 'resize_repaint_s', 0.3)}.")
+    w("")
+    try:
+        draw = float(phases["draw_into_metafile_s"])
+        play = float(phases["play_onto_window_s"])
+        bitmap = float(phases["play_onto_bitmap_s"])
+        load = float(phases["load_s"])
+    except KeyError:
+        return
+    paint = draw + float(phases["close_metafile_s"]) + play
+    w(f"Where a paint's time goes (one paint of the first view, taken apart above): recording "
+      f"{draw:.3f} s ({draw / paint:.0%}), closing the metafile nothing, playing it onto the "
+      f"window {play:.3f} s ({play / paint:.0%}; {bitmap:.3f} s onto a memory bitmap, so most "
+      f"of it is Wine's metafile playback and line drawing, not the X server); in all "
+      f"{paint:.3f} s. Read the shares rather than the sum: this in-process paint, at "
+      f"1200 × 800 and measured in another pass, comes out slower than the program's whole "
+      f"resize and repaint above. Natively, DrawChart alone hands the same points to a "
+      f"counting surface in about an eighth of the recording time: the recording cost is Wine's per-record work "
+      f"in the metafile DC (one GDI call per point). The first paint adds the load "
+      f"({load:.3f} s) and the process start (about 0.1 s with a warm wineserver). The "
+      f"program records and plays every sample, one LineTo record of {LINE_RECORD} bytes per "
+      f"sample and curve, though a 1200-pixel-wide plot can show at most about four distinct "
+      f"points per pixel column and curve (first, last, least, greatest): reducing the points "
+      f"per column before recording would bound both phases by the width instead of the "
+      f"record and bring the repaint well under 0.3 s, at the price of a copied picture that "
+      f"no longer holds one record per sample. That is a change to the drawing and the "
+      f"window code, not made here. The curve switch is slower still than a resize "
+      f"({float(wine.get('switch_repaint_s', 'nan')):.3f} s): it refits the value axis over "
+      f"the whole record and then paints three curves instead of two. Times vary by up to 2× "
+      f"between runs on this shared two-core machine.")
+    w("")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--records", type=pathlib.Path, required=True)
@@ -167,6 +215,7 @@ def main():
           f"{get(v, 'play_onto_bitmap_s')} | {get(v, 'copy_metafile_s')} | "
           f"{get(v, 'picture_bytes', 1, 1e-6)} | {outcome(v)} |")
     w("")
+    goals(w, wine.get(1_000_000, {}), phases.get(1_000_000, {}))
     w("## 32-bit address-space budget, estimated from the 64-bit figures")
     w("")
     w(f"The 32-bit program is not linked large-address-aware, so it has {ADDRESS_SPACE >> 30} GiB "
