@@ -3,7 +3,6 @@
 // them, its clipboard copies read back and compared with the chart drawn for the same view.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,13 +12,11 @@
 #include "model/zoom.h"
 #include "tests/win/metafile_records.h"
 #include "tests/win/program_process.h"
+#include "tests/win/program_test_main.h"
 #include "win/commands.h"
 #include "win/main_window.h"
 
 namespace {
-
-std::string programPath;
-std::string sampleFolder;
 
 constexpr int kWidth = 675;
 constexpr int kHeight = 440;
@@ -91,15 +88,3 @@ TEST(EndToEnd, ProgramShowsZoomsCopiesAndExitsWithZero) {
 }
 
 }  // namespace
-
-// Arguments after GoogleTest's own: the program and the folder of the sample record.
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM SAMPLE_FOLDER\n", argv[0]);
-    return 2;
-  }
-  programPath = argv[1];
-  sampleFolder = argv[2];
-  return RUN_ALL_TESTS();
-}

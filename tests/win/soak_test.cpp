@@ -16,13 +16,11 @@
 #include "tests/win/metafile_records.h"
 #include "tests/win/process_usage.h"
 #include "tests/win/program_process.h"
+#include "tests/win/program_test_main.h"
 #include "win/commands.h"
 #include "win/main_window.h"
 
 namespace {
-
-std::string programPath;
-std::string sampleFolder;
 
 constexpr int kWidth = 675;
 constexpr int kHeight = 440;
@@ -180,15 +178,3 @@ TEST(Soak, ThousandsOfOperationsLeaveUsageAndClipboardAsTheyWere) {
 }
 
 }  // namespace
-
-// Arguments after GoogleTest's own: the program and the folder of the sample record.
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PROGRAM SAMPLE_FOLDER\n", argv[0]);
-    return 2;
-  }
-  programPath = argv[1];
-  sampleFolder = argv[2];
-  return RUN_ALL_TESTS();
-}
