@@ -120,29 +120,6 @@ const char* ReadExponent(const char* p, const char* end, int64_t& exponent) {
   return p;
 }
 
-// Reads the longest text in number syntax from p; nullptr when there is none.
-const char* Scan(const char* p, const char* end, Numeral& n) {
-  if (p != end && (*p == '+' || *p == '-')) {
-    n.negative = *p == '-';
-    ++p;
-  }
-  const char* const intBegin = p;
-  p = ReadDigits(p, end, n.digitValue);
-  n.intDigits = std::string_view(intBegin, static_cast<size_t>(p - intBegin));
-  if (p != end && *p == '.') {
-    const char* const fracBegin = ++p;
-    p = ReadDigits(p, end, n.digitValue);
-    n.fracDigits = std::string_view(fracBegin, static_cast<size_t>(p - fracBegin));
-  }
-  if (n.intDigits.empty() && n.fracDigits.empty()) {
-    return nullptr;
-  }
-  if (p != end && (*p == 'e' || *p == 'E')) {
-    p = ReadExponent(p + 1, end, n.exponent);
-  }
-  return p;
-}
-
 // m * 10^e in double. Exact operands and a single operation for |e| <= 22; a few roundings more
 // beyond that, which is still far closer than a float step.
 double ScaleByPow10(double m, int e) {
@@ -417,22 +394,48 @@ DecimalFloat ConvertExactly(const Numeral& n) {
 
 }  // namespace
 
+// The common short number is read and converted in registers; only the exact path gets the
+// number as written.
 DecimalRead ReadDecimalFloat(const char* begin, const char* end) {
-  Numeral n;
-  const char* const next = Scan(begin, end, n);
-  if (next == nullptr) {
+  const char* p = begin;
+  const bool negative = p != end && *p == '-';
+  if (p != end && (*p == '+' || *p == '-')) {
+    ++p;
+  }
+  uint64_t digitValue = 0;
+  const char* const intBegin = p;
+  p = ReadDigits(p, end, digitValue);
+  const char* const intEnd = p;
+  const char* fracBegin = p;
+  if (p != end && *p == '.') {
+    fracBegin = ++p;
+    p = ReadDigits(p, end, digitValue);
+  }
+  const char* const fracEnd = p;
+  const auto intCount = static_cast<size_t>(intEnd - intBegin);
+  const auto fracCount = static_cast<size_t>(fracEnd - fracBegin);
+  if (intCount + fracCount == 0) {
     return {{DecimalStatus::NotANumber, 0.0f}, begin};
   }
-  if (n.intDigits.size() + n.fracDigits.size() <= kExactDigits) {
-    if (n.digitValue == 0) {
-      return {Finish(n.negative, 0.0f), next};
-    }
-    const int64_t e = n.exponent - static_cast<int64_t>(n.fracDigits.size());
-    if (const std::optional<float> f = FastPath(n.digitValue, e)) {
-      return {Finish(n.negative, *f), next};
+  int64_t exponent = 0;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    p = ReadExponent(p + 1, end, exponent);
+    if (p == nullptr) {
+      return {{DecimalStatus::NotANumber, 0.0f}, begin};
     }
   }
-  return {ConvertExactly(n), next};
+  if (intCount + fracCount <= kExactDigits) {
+    if (digitValue == 0) {
+      return {Finish(negative, 0.0f), p};
+    }
+    if (const std::optional<float> f =
+            FastPath(digitValue, exponent - static_cast<int64_t>(fracCount))) {
+      return {Finish(negative, *f), p};
+    }
+  }
+  const Numeral n = {negative, std::string_view(intBegin, intCount),
+                     std::string_view(fracBegin, fracCount), exponent, digitValue};
+  return {ConvertExactly(n), p};
 }
 
 DecimalFloat ParseDecimalFloat(std::string_view text) {
