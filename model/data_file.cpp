@@ -78,7 +78,7 @@ std::string Problem(std::string_view text, const char* fileName, const char* wor
 
 }  // namespace
 
-DataFileText ReadDataFile(const char* fileName) {
+DataFileText ReadDataFile(const char* fileName, FileBuffer& buffer) {
   DataFileText file;
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(fileName, error);
@@ -89,12 +89,16 @@ DataFileText ReadDataFile(const char* fileName) {
   if (stream == nullptr) {
     return file;
   }
-  // A file that grows while it is read is read up to the size it had when measured.
-  file.bytes.reset(new (std::nothrow) char[static_cast<std::size_t>(size)]);
-  if (file.bytes) {
+  if (buffer.capacity < size) {
+    buffer.bytes.reset();  // the old bytes are not needed, and need not be held with the new
+    buffer.bytes.reset(new (std::nothrow) char[static_cast<std::size_t>(size)]);
+    buffer.capacity = buffer.bytes ? static_cast<std::size_t>(size) : 0;
+  }
+  if (buffer.capacity >= size) {
+    // A file that grows while it is read is read up to the size it had when measured.
     const std::size_t read =
-        std::fread(file.bytes.get(), 1, static_cast<std::size_t>(size), stream);
-    file.text = NumbersText(std::string_view(file.bytes.get(), read));
+        size == 0 ? 0 : std::fread(buffer.bytes.get(), 1, static_cast<std::size_t>(size), stream);
+    file.text = NumbersText(std::string_view(buffer.bytes.get(), read));
     file.opened = true;
   }
   std::fclose(stream);

@@ -6,17 +6,23 @@
 #include <string>
 #include <string_view>
 
+// Memory for the bytes of one file at a time, kept from one file of a record to the next so that
+// the record's files cost one allocation, and its pages are touched once.
+struct FileBuffer {
+  std::unique_ptr<char[]> bytes;
+  std::size_t capacity = 0;
+};
+
 struct DataFileText {
   bool opened = false;
-  std::unique_ptr<char[]> bytes;
-  // The numbers' text: a UTF-8 byte-order mark skipped, everything from a Ctrl-Z on left out (as
-  // a Windows text-mode read would end there).
+  // The numbers' text, in the buffer: a UTF-8 byte-order mark skipped, everything from a Ctrl-Z
+  // on left out (as a Windows text-mode read would end there). Valid until the buffer's next use.
   std::string_view text;
 };
 
-// Reads the file of that name in the current folder, whole. A file that cannot be opened, or
-// not held in memory, gives opened = false.
-DataFileText ReadDataFile(const char* fileName);
+// Reads the file of that name in the current folder, whole, into `buffer`. A file that cannot be
+// opened, or not held in memory, gives opened = false.
+DataFileText ReadDataFile(const char* fileName, FileBuffer& buffer);
 
 // Counts the whitespace-separated words of a text.
 std::size_t CountWords(std::string_view text);

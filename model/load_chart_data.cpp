@@ -30,9 +30,11 @@ constexpr SeriesFile kSeriesFiles[] = {
     {"wyj_obj.txt", &ChartState::outputValues},
 };
 
+// Not value-initialised: every element a reader can reach is written first, and zeroing a large
+// record would be one more pass over its memory.
 template <typename T>
 T* NewArray(int count) {
-  return new (std::nothrow) T[static_cast<std::size_t>(count)]();
+  return new (std::nothrow) T[static_cast<std::size_t>(count)];
 }
 
 // All nine arrays or none.
@@ -56,8 +58,8 @@ bool AllocateRecord(ChartState& chart, int count) {
 }
 
 // Reads the time file, sizes the record by its numbers and stores them; returns how many it read.
-int ReadTimes(ChartState& chart, LoadProblems& problems) {
-  const DataFileText file = ReadDataFile(kTimeFile);
+int ReadTimes(ChartState& chart, FileBuffer& buffer, LoadProblems& problems) {
+  const DataFileText file = ReadDataFile(kTimeFile, buffer);
   if (!file.opened) {
     problems.push_back(CannotOpenMessage(kTimeFile));
   }
@@ -79,8 +81,9 @@ int ReadTimes(ChartState& chart, LoadProblems& problems) {
 }
 
 // Reads one of the other three files for at most `wanted` numbers; returns how many it read.
-int ReadSeries(const SeriesFile& series, float* values, int wanted, LoadProblems& problems) {
-  const DataFileText file = ReadDataFile(series.name);
+int ReadSeries(const SeriesFile& series, float* values, int wanted, FileBuffer& buffer,
+               LoadProblems& problems) {
+  const DataFileText file = ReadDataFile(series.name, buffer);
   if (!file.opened) {
     problems.push_back(CannotOpenMessage(series.name));
     return 0;
@@ -139,11 +142,13 @@ bool RecordFitsAddressSpace(std::uint64_t samples) {
 
 LoadProblems LoadChartData(ChartState& chart) {
   LoadProblems problems;
-  int samples = ReadTimes(chart, problems);
+  FileBuffer buffer;
+  int samples = ReadTimes(chart, buffer, problems);
   const int timeNumbers = samples;
   // Every file is looked at, so that one box tells of all the files that are missing.
   for (const SeriesFile& series : kSeriesFiles) {
-    samples = std::min(samples, ReadSeries(series, chart.*series.values, timeNumbers, problems));
+    samples =
+        std::min(samples, ReadSeries(series, chart.*series.values, timeNumbers, buffer, problems));
   }
   // Not one complete sample: the record is one sample of zeros.
   if (samples == 0) {
